@@ -1,0 +1,24 @@
+#include "framework/component.h"
+
+#include <algorithm>
+
+TComponent::TComponent(TComponent* owner) : owner_(owner) {
+    if (owner_ != nullptr) {
+        owner_->components_.push_back(this);
+    }
+}
+
+TComponent::~TComponent() {
+    DestroyComponents();
+    if (owner_ != nullptr) {
+        auto& siblings = owner_->components_;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    }
+}
+
+void TComponent::DestroyComponents() {
+    while (!components_.empty()) {
+        // The child's destructor takes it out of the list.
+        delete components_.back();
+    }
+}
