@@ -50,8 +50,9 @@ const ComponentClass& ComponentBaseClass() {
         .name = "TComponent",
         .parent = nullptr,
         .create = [](TComponent* owner) { return new TComponent(owner); },
-        .properties = {Property("Name", &TComponent::SetName),
-                       Property("Tag", &TComponent::SetTag)},
+        // A non-visual component's Left and Top place it in the layout editor only.
+        .properties = {Property("Name", &TComponent::SetName), Property("Tag", &TComponent::SetTag),
+                       IgnoredProperty("Left"), IgnoredProperty("Top")},
     };
     return type;
 }

@@ -2,10 +2,13 @@
 
 #include "framework/component.h"
 #include "framework/exception.h"
+#include "framework/stringlist.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -24,10 +27,14 @@ struct Identifier {
 };
 using IdentifierSet = std::vector<std::string>;
 using Bytes = std::vector<std::uint8_t>;
+// The items of a string-list property, in order.
+struct StringItems {
+    std::vector<std::string> items;
+};
 
 // A property value as a layout holds it.
-using PropertyValue =
-    std::variant<std::int64_t, bool, std::string, Identifier, IdentifierSet, Bytes, TNotifyEvent>;
+using PropertyValue = std::variant<std::int64_t, bool, std::string, Identifier, IdentifierSet,
+                                   Bytes, TNotifyEvent, StringItems>;
 
 enum class PropertyKind { Value, Event };
 
@@ -112,9 +119,10 @@ PublishedProperty Property(std::string_view name, void (C::*write)(T)) {
 
 // An enumerated property, whose layout value is one of the given identifiers.
 template <typename C, typename E>
-PublishedProperty EnumProperty(std::string_view name, void (C::*write)(E),
-                               std::initializer_list<std::pair<std::string_view, E>> names) {
-    std::vector<std::pair<std::string_view, E>> table(names);
+PublishedProperty
+EnumProperty(std::string_view name, void (C::*write)(E),
+             std::span<const std::pair<std::string_view, std::type_identity_t<E>>> names) {
+    std::vector<std::pair<std::string_view, E>> table(names.begin(), names.end());
     return {name, PropertyKind::Value,
             [name, write, table](TComponent& component, const PropertyValue& value) {
                 if (const Identifier* id = std::get_if<Identifier>(&value)) {
@@ -129,8 +137,66 @@ PublishedProperty EnumProperty(std::string_view name, void (C::*write)(E),
             }};
 }
 
+// The same, with the identifiers listed in place.
+template <typename C, typename E>
+PublishedProperty EnumProperty(std::string_view name, void (C::*write)(E),
+                               std::initializer_list<std::pair<std::string_view, E>> names) {
+    return EnumProperty(
+        name, write, std::span<const std::pair<std::string_view, E>>(names.begin(), names.size()));
+}
+
+// A string-list property: the layout's items are copied in through the write access, e.g.
+// StringsProperty("ExeParams", &TAppExec::SetExeParams).
+template <typename C>
+PublishedProperty StringsProperty(std::string_view name, void (C::*write)(const TStringList*)) {
+    return {name, PropertyKind::Value,
+            [name, write](TComponent& component, const PropertyValue& value) {
+                const StringItems* held = std::get_if<StringItems>(&value);
+                if (held == nullptr) {
+                    RaiseInvalidPropertyValue(name);
+                }
+                TStringList list;
+                for (const std::string& item : held->items) {
+                    list.Add(item);
+                }
+                (static_cast<C&>(component).*write)(&list);
+            }};
+}
+
 inline PublishedProperty ReadOnlyProperty(std::string_view name) {
     return {name, {}, {}};
+}
+
+// A set property, whose layout value is a set of the given identifiers; the write access
+// receives their flags or-ed together.
+template <typename C>
+PublishedProperty SetProperty(std::string_view name, void (C::*write)(unsigned),
+                              std::initializer_list<std::pair<std::string_view, unsigned>> names) {
+    std::vector<std::pair<std::string_view, unsigned>> table(names);
+    return {name, PropertyKind::Value,
+            [name, write, table](TComponent& component, const PropertyValue& value) {
+                const IdentifierSet* set = std::get_if<IdentifierSet>(&value);
+                if (set == nullptr) {
+                    RaiseInvalidPropertyValue(name);
+                }
+                unsigned flags = 0;
+                for (const std::string& item : *set) {
+                    auto found = std::find_if(table.begin(), table.end(), [&](const auto& entry) {
+                        return entry.first == item;
+                    });
+                    if (found == table.end()) {
+                        RaiseInvalidPropertyValue(name);
+                    }
+                    flags |= found->second;
+                }
+                (static_cast<C&>(component).*write)(flags);
+            }};
+}
+
+// A property that a layout may hold but that changes nothing at run time, such as the
+// position of a non-visual component in the layout editor.
+inline PublishedProperty IgnoredProperty(std::string_view name) {
+    return {name, PropertyKind::Value, [](TComponent&, const PropertyValue&) {}};
 }
 
 // A component field of a form: Field<TMainForm>("Timer1", TTimer::Class(), &TMainForm::Timer1).

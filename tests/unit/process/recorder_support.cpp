@@ -1,0 +1,88 @@
+#include "recorder_support.h"
+
+#include <filesystem>
+#include <fstream>
+
+std::string CurrentDirectory() {
+    std::string path(GetCurrentDirectoryA(0, nullptr), '\0');
+    path.resize(GetCurrentDirectoryA(static_cast<DWORD>(path.size()), path.data()));
+    return path;
+}
+
+std::string RecorderPath() {
+    char module[MAX_PATH];
+    const std::string self(module, GetModuleFileNameA(nullptr, module, MAX_PATH));
+    return self.substr(0, self.rfind('\\')) + "\\recorder.exe";
+}
+
+std::optional<Record> ReadRecord(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    Record record;
+    if (!std::getline(in, record.commandLine) || !std::getline(in, record.currentDirectory) ||
+        !(in >> record.flags >> record.showWindow >> record.processId >> record.threadId)) {
+        return std::nullopt;
+    }
+    return record;
+}
+
+std::optional<Record> AwaitRecord(const std::string& path) {
+    for (int tries = 0; tries < 500; ++tries) {
+        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+            return ReadRecord(path);
+        }
+        Sleep(20);
+    }
+    return std::nullopt;
+}
+
+void AwaitEnd(const Record& record) {
+    if (HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, record.processId)) {
+        WaitForSingleObject(process, 10000);
+        CloseHandle(process);
+    }
+}
+
+bool ProcessObjectsFreed(const Record& record) {
+    for (int tries = 0; tries < 200; ++tries) {
+        HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, record.processId);
+        HANDLE thread = OpenThread(SYNCHRONIZE, FALSE, record.threadId);
+        const bool freed = process == nullptr && thread == nullptr;
+        for (HANDLE handle : {process, thread}) {
+            if (handle != nullptr) {
+                CloseHandle(handle);
+            }
+        }
+        if (freed) {
+            return true;
+        }
+        Sleep(50);
+    }
+    return false;
+}
+
+TempFolder::TempFolder() {
+    static int made = 0;
+    char temp[MAX_PATH];
+    const std::string base(temp, GetTempPathA(MAX_PATH, temp));
+    path_ =
+        base + "ruvelin-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++made);
+    CreateDirectoryA(path_.c_str(), nullptr);
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+EnvironmentVariable::EnvironmentVariable(std::string name, const std::string& value)
+    : name_(std::move(name)) {
+    Set(value);
+}
+
+EnvironmentVariable::~EnvironmentVariable() {
+    SetEnvironmentVariableA(name_.c_str(), nullptr);
+}
+
+void EnvironmentVariable::Set(const std::string& value) {
+    SetEnvironmentVariableA(name_.c_str(), value.c_str());
+}

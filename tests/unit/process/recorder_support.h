@@ -1,0 +1,75 @@
+#pragma once
+
+// What the process tests need around real child processes: the recorder program that
+// stands in for a started program, temporary folders, and the process-wide state that a
+// test changes and must give back (current directory, environment).
+
+#include <optional>
+#include <string>
+
+#include <windows.h>
+
+std::string CurrentDirectory();
+// The recorder program, built next to the test program.
+std::string RecorderPath();
+
+// How the recorder was started, as it wrote it.
+struct Record {
+    std::string commandLine;
+    std::string currentDirectory;
+    unsigned long flags = 0;
+    unsigned showWindow = 0;
+    DWORD processId = 0;
+    DWORD threadId = 0;
+};
+
+std::optional<Record> ReadRecord(const std::string& path);
+// Waits up to ten seconds for a record to appear.
+std::optional<Record> AwaitRecord(const std::string& path);
+// Waits until the recorded process has ended.
+void AwaitEnd(const Record& record);
+// True once the ended process's objects are gone, i.e. nobody holds a handle to the
+// process or its thread. Wine frees a process object a little after its end: this polls.
+bool ProcessObjectsFreed(const Record& record);
+
+// A new empty folder under the temporary folder, removed with all it holds.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+// Puts the process's current directory back, whatever a test did with it.
+class DirectoryGuard {
+public:
+    DirectoryGuard() : saved_(CurrentDirectory()) {}
+    ~DirectoryGuard() { SetCurrentDirectoryA(saved_.c_str()); }
+    DirectoryGuard(const DirectoryGuard&) = delete;
+    DirectoryGuard& operator=(const DirectoryGuard&) = delete;
+
+    const std::string& Saved() const { return saved_; }
+
+private:
+    std::string saved_;
+};
+
+// An environment variable set for a test's length; started programs inherit it.
+class EnvironmentVariable {
+public:
+    EnvironmentVariable(std::string name, const std::string& value);
+    ~EnvironmentVariable();
+    EnvironmentVariable(const EnvironmentVariable&) = delete;
+    EnvironmentVariable& operator=(const EnvironmentVariable&) = delete;
+
+    void Set(const std::string& value);
+
+private:
+    std::string name_;
+};
