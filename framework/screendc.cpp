@@ -1,0 +1,5 @@
+#include "framework/screendc.h"
+
+int ScreenPixelsPerInch() {
+    return GetDeviceCaps(ScreenDC().Get(), LOGPIXELSY);
+}

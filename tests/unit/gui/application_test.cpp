@@ -1,0 +1,108 @@
+#include "framework/application.h"
+#include "framework/timer.h"
+#include "framework/window.h"
+#include "testform.h"
+#include "tests/support/boxes.h"
+#include "tests/support/pump.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(MessageRoutine, QuitMessageEndsTheLoopWithoutPassingTheHook) {
+    TApplication application;
+    int hookCalls = 0;
+    application.SetOnMessage([&](MSG&, bool&) { ++hookCalls; });
+    PostQuitMessage(0);
+    EXPECT_TRUE(PumpUntil(
+        application, [&] { return application.Terminated(); }, 1000));
+    EXPECT_EQ(hookCalls, 0);
+}
+
+TEST(MessageRoutine, InstallingAHookReplacesTheOneBefore) {
+    TApplication application;
+    std::vector<std::string> calls;
+    application.SetOnMessage(
+        [&](MSG& message, bool&) { calls.push_back("first " + std::to_string(message.message)); });
+    application.SetOnMessage(
+        [&](MSG& message, bool&) { calls.push_back("second " + std::to_string(message.message)); });
+    PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0);
+    EXPECT_TRUE(PumpUntil(
+        application, [&] { return !calls.empty(); }, 1000));
+    EXPECT_EQ(calls, std::vector<std::string>{"second " + std::to_string(WM_APP)});
+}
+
+TEST(MessageRoutine, EndSessionWithItsFlagSetEndsTheLoop) {
+    TApplication application;
+    SendMessageA(application.Handle(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_FALSE(application.Terminated());
+    SendMessageA(application.Handle(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_TRUE(application.Terminated());
+}
+
+// A window that records whether it was told to cancel a mode.
+class CaptureHolder : public Window {
+public:
+    CaptureHolder() { CreateHandle({.className = "TestCaptureHolder"}); }
+    bool cancelled = false;
+
+private:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        cancelled |= message == WM_CANCELMODE;
+        return DefaultHandler(message, wParam, lParam);
+    }
+};
+
+// The handler runs once, then the timer is off.
+void FailOnTick(TTimer& timer, const std::function<void()>& fail) {
+    timer.SetInterval(10);
+    timer.SetOnTimer([&timer, fail](TComponent*) {
+        timer.SetEnabled(false);
+        fail();
+    });
+}
+
+TEST(DefaultExceptionHandler, ShowsTheMessageWithAFullStopAndTheLoopGoesOn) {
+    TApplication application;
+    bool appSeen = false;
+    application.SetOnMessage([&](MSG& message, bool&) { appSeen |= message.message == WM_APP; });
+    TTestForm form(nullptr);
+    form.ReadLayout(TestLayoutText({}));
+    form.Show();
+    bool formEnabledUnderBox = true;
+    TTimer timer(nullptr);
+    auto box = AnswerBoxLater(Application->Title(), 5000, [&] {
+        formEnabledUnderBox = IsWindowEnabled(form.Handle()) != FALSE;
+    });
+    FailOnTick(timer, [] { throw Exception("Handler failed"); });
+    ASSERT_TRUE(PumpUntil(
+        application, [&] { return !timer.Enabled(); }, 5000));
+    const auto seen = box.get();
+    ASSERT_TRUE(seen.has_value());
+    EXPECT_EQ(seen->text, "Handler failed.");
+    EXPECT_TRUE(seen->hasStopIcon);
+    EXPECT_FALSE(formEnabledUnderBox);
+    EXPECT_TRUE(IsWindowEnabled(form.Handle()));
+
+    PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0);
+    EXPECT_TRUE(PumpUntil(
+        application, [&] { return appSeen; }, 1000));
+    EXPECT_FALSE(application.Terminated());
+}
+
+TEST(DefaultExceptionHandler, CancelsTheCaptureThenDropsEAbortSilently) {
+    TApplication application;
+    CaptureHolder holder;
+    SetCapture(holder.Handle());
+    TTimer timer(nullptr);
+    // A box would block the pump until this answers it.
+    auto box = AnswerBoxLater(Application->Title(), 1000);
+    FailOnTick(timer, [] { throw EAbort("Operation aborted"); });
+    ASSERT_TRUE(PumpUntil(
+        application, [&] { return !timer.Enabled(); }, 5000));
+    EXPECT_FALSE(box.get().has_value());
+    EXPECT_TRUE(holder.cancelled);
+    ReleaseCapture();
+}
+
+} // namespace

@@ -1,0 +1,192 @@
+#include "framework/font.h"
+#include "tests/support/boxes.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+namespace {
+
+std::string BesideThisProgram(const std::string& name) {
+    char path[MAX_PATH]{};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    return folder.substr(0, folder.find_last_of('\\') + 1) + name;
+}
+
+// A started copy of the program, ended by the test if it is still running at the end.
+class Started {
+public:
+    explicit Started(const std::string& program, std::optional<WORD> showState = std::nullopt,
+                     const std::string& arguments = "") {
+        STARTUPINFOA startup{.cb = sizeof(startup)};
+        if (showState) {
+            startup.dwFlags = STARTF_USESHOWWINDOW;
+            startup.wShowWindow = *showState;
+        }
+        std::string commandLine = "\"" + program + "\" " + arguments;
+        if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                            nullptr, nullptr, &startup, &process_)) {
+            ADD_FAILURE() << program << " did not start: error " << GetLastError();
+        }
+    }
+    ~Started() {
+        if (process_.hProcess != nullptr) {
+            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+                TerminateProcess(process_.hProcess, 99);
+            }
+            CloseHandle(process_.hThread);
+            CloseHandle(process_.hProcess);
+        }
+    }
+    Started(const Started&) = delete;
+    Started& operator=(const Started&) = delete;
+
+    // A top-level window of this process with that class (shown, if asked), if it has one.
+    HWND WindowOf(const char* className, bool shown) const {
+        for (HWND window = FindWindowExA(nullptr, nullptr, className, nullptr); window != nullptr;
+             window = FindWindowExA(nullptr, window, className, nullptr)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == process_.dwProcessId && (!shown || IsWindowVisible(window))) {
+                return window;
+            }
+        }
+        return nullptr;
+    }
+
+    HWND WaitForWindow(const char* className, bool shown) const {
+        const ULONGLONG deadline = GetTickCount64() + 5000;
+        HWND window = nullptr;
+        while ((window = WindowOf(className, shown)) == nullptr && GetTickCount64() < deadline) {
+            Sleep(10);
+        }
+        return window;
+    }
+
+    std::optional<DWORD> ExitCode(DWORD timeoutMs = 5000) const {
+        if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) {
+            return std::nullopt;
+        }
+        DWORD code = 0;
+        GetExitCodeProcess(process_.hProcess, &code);
+        return code;
+    }
+
+private:
+    PROCESS_INFORMATION process_{};
+};
+
+// The main window's client area here: the layout's 328 x 35 for a "0" 16 pixels high,
+// scaled by what "0" of its font measures on this screen.
+SIZE ExpectedClientSize() {
+    TFont font;
+    font.SetName("Arial");
+    font.SetHeight(-13);
+    font.SetCharset(ANSI_CHARSET);
+    const int measured = font.TextExtent("0").cy;
+    return {MulDiv(328, measured, 16), MulDiv(35, measured, 16)};
+}
+
+TEST(Ruvelin, ShowsItsWindowCentredWithItsLayout) {
+    Started ruvelin(BesideThisProgram("Ruvelin.exe"));
+    HWND window = ruvelin.WaitForWindow("TMainForm", true);
+    ASSERT_NE(window, nullptr);
+
+    char caption[64]{};
+    GetWindowTextA(window, caption, sizeof caption);
+    EXPECT_STREQ(caption, "Installation");
+    const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+    EXPECT_NE(style & WS_SYSMENU, 0);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+
+    RECT client{};
+    GetClientRect(window, &client);
+    const SIZE expected = ExpectedClientSize();
+    EXPECT_EQ(client.right, expected.cx);
+    EXPECT_EQ(client.bottom, expected.cy);
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    EXPECT_EQ(outer.left, std::max(0, (GetSystemMetrics(SM_CXSCREEN) - width) / 2));
+    EXPECT_EQ(outer.top, std::max(0, (GetSystemMetrics(SM_CYSCREEN) - height) / 2));
+    std::printf("main window: client %ld x %ld, outer %d x %d at %ld, %ld on a %d x %d screen\n",
+                client.right, client.bottom, width, height, outer.left, outer.top,
+                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(ruvelin.ExitCode(), 0u);
+}
+
+TEST(Ruvelin, EveryWayOfClosingItEndsItWithExitCodeZero) {
+    struct Case {
+        const char* how;
+        const char* windowClass;
+        UINT message;
+        WPARAM wParam;
+        const char* arguments;
+    };
+    const Case cases[] = {
+        {"close request", "TMainForm", WM_CLOSE, 0, ""},
+        {"taskbar button Close", "TApplication", WM_CLOSE, 0, ""},
+        {"with arguments, which it ignores", "TMainForm", WM_CLOSE, 0, "/x extra \"a b\""},
+    };
+    for (const Case& c : cases) {
+        Started ruvelin(BesideThisProgram("Ruvelin.exe"), std::nullopt, c.arguments);
+        ASSERT_NE(ruvelin.WaitForWindow("TMainForm", true), nullptr) << c.how;
+        PostMessageA(ruvelin.WaitForWindow(c.windowClass, false), c.message, c.wParam, 0);
+        EXPECT_EQ(ruvelin.ExitCode(), 0u) << c.how;
+    }
+}
+
+TEST(Ruvelin, FollowsTheShowStateItIsStartedWith) {
+    {
+        Started ruvelin(BesideThisProgram("Ruvelin.exe"), SW_SHOWMAXIMIZED);
+        HWND window = ruvelin.WaitForWindow("TMainForm", true);
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(IsZoomed(window));
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        EXPECT_EQ(ruvelin.ExitCode(), 0u);
+    }
+    {
+        Started ruvelin(BesideThisProgram("Ruvelin.exe"), SW_SHOWMINNOACTIVE);
+        HWND application = ruvelin.WaitForWindow("TApplication", true);
+        ASSERT_NE(application, nullptr);
+        EXPECT_TRUE(IsIconic(application));
+        HWND window = ruvelin.WaitForWindow("TMainForm", false);
+        ASSERT_NE(window, nullptr);
+        EXPECT_FALSE(IsWindowVisible(window));
+        // Restored from its taskbar button, it shows its window.
+        PostMessageA(application, WM_SYSCOMMAND, SC_RESTORE, 0);
+        EXPECT_EQ(ruvelin.WaitForWindow("TMainForm", true), window);
+        EXPECT_FALSE(IsIconic(application));
+        PostMessageA(application, WM_CLOSE, 0, 0);
+        EXPECT_EQ(ruvelin.ExitCode(), 0u);
+    }
+}
+
+TEST(Ruvelin, MissingLayoutShowsApplicationErrorAndEndsWithExitCodeOne) {
+    // The program's entry, built without the resources.
+    Started ruvelin(BesideThisProgram("RuvelinNoLayout.exe"));
+    const auto box = AnswerBox("Application Error", 5000);
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(ruvelin.WindowOf("TMainForm", false), nullptr);
+    const std::string prefix = "Exception EResNotFound in module RuvelinNoLayout.exe at ";
+    const std::string suffix = ".\r\nResource TMAINFORM not found.\r\n";
+    const std::string& text = box->text;
+    ASSERT_EQ(text.size(), prefix.size() + 2 * sizeof(void*) + suffix.size()) << text;
+    EXPECT_EQ(text.substr(0, prefix.size()), prefix);
+    EXPECT_EQ(text.substr(text.size() - suffix.size()), suffix);
+    const std::string address = text.substr(prefix.size(), 2 * sizeof(void*));
+    EXPECT_EQ(address.find_first_not_of("0123456789ABCDEF"), std::string::npos) << address;
+    EXPECT_TRUE(box->hasIcon);
+    EXPECT_EQ(ruvelin.ExitCode(), 1u);
+}
+
+} // namespace
