@@ -32,6 +32,14 @@ std::string ProgramFileName() {
     return path;
 }
 
+// Messages of a window that holds dialog controls go through the system's dialog handling, so
+// that Enter, Escape and Tab work there as in any dialog box; it dispatches what it claims.
+bool IsDialogKey(MSG& message) {
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    return root != nullptr && (GetWindowLongPtrA(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) != 0 &&
+           IsDialogMessageA(root, &message);
+}
+
 } // namespace
 
 // Hidden until the main form shows: then it is a window of no size whose only visible part
@@ -172,7 +180,7 @@ bool TApplication::ProcessMessage() {
         TMessageEvent hook = onMessage_;
         hook(message, handled);
     }
-    if (!handled) {
+    if (!handled && !IsDialogKey(message)) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

@@ -5,6 +5,8 @@
 #include "framework/timer.h"
 #include "process/appexec.h"
 
+#include <windows.h>
+
 // The launcher's one window: it tells the user that a check is under way and owns the
 // components the launch works with, all made from its layout.
 class TMainForm : public TForm {
@@ -18,5 +20,7 @@ public:
 
 private:
     void FormCreate(TComponent* sender);
+    // The application's message hook from FormCreate on.
+    void AppMessage(MSG& message, bool& handled);
     void Timer1Timer(TComponent* sender);
 };

@@ -16,13 +16,23 @@ BOOL CALLBACK FindIcon(HWND child, LPARAM seenBox) {
     return TRUE;
 }
 
+// A system message box, or one of the framework's message dialogs, which are made alike.
+// Only once shown: a framework dialog gets its text and icon while still hidden.
+HWND FindBox(const std::string& caption) {
+    HWND box = FindWindowA("#32770", caption.c_str());
+    if (box == nullptr) {
+        box = FindWindowA("TMessageForm", caption.c_str());
+    }
+    return box != nullptr && IsWindowVisible(box) ? box : nullptr;
+}
+
 } // namespace
 
 std::optional<BoxSeen> AnswerBox(const std::string& caption, DWORD timeoutMs,
                                  const std::function<void()>& whileShown) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     HWND box = nullptr;
-    while ((box = FindWindowA("#32770", caption.c_str())) == nullptr) {
+    while ((box = FindBox(caption)) == nullptr) {
         if (GetTickCount64() > deadline) {
             return std::nullopt;
         }

@@ -1,12 +1,29 @@
 #include "framework/application.h"
 #include "launcher/main.h"
+#include "tests/support/boxes.h"
 #include "tests/support/pump.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <optional>
 
 namespace {
+
+const char kCloseAll[] = "Vous devez fermer tous les applications de Quillmark pour installer "
+                         "cette mise \xE0 jour.\n\rYou must close all Quillmark applications to "
+                         "install this upgrade.";
+
+// Closing the main window posts the quit message. Taken here, it does not end the test
+// program's one application.
+bool TakeQuit() {
+    MSG message{};
+    return PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
+}
+
+template <typename T> bool Ready(const std::future<T>& future) {
+    return future.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
 
 TEST(MainForm, PublishesItsThreeFieldsAndTwoHandlersOnly) {
     const ComponentClass& type = TMainForm::Class();
@@ -61,24 +78,96 @@ TEST_F(MainFormTest, LayoutPresetsEveryComponent) {
               (std::vector<TComponent*>{form->Label1, form->Timer1, form->AppExec}));
 }
 
+// Its own queries come back to it through the broadcast: they are no answer.
+TEST_F(MainFormTest, HookLetsItsOwnQueriesAndOtherMessagesPass) {
+    form = Application->CreateForm<TMainForm>();
+    PostMessageA(form->Handle(), WM_USER, 0, 0);
+    PostMessageA(form->Handle(), RegisterWindowMessageA("WMGetQMTasksWHnd"), 0, 0);
+    PostMessageA(form->Handle(), RegisterWindowMessageA("WMReturnQMTasks"), 0, 0);
+    auto box = AnswerBoxLater("Error", 500);
+    PumpUntil(
+        *Application, [] { return false; }, 300);
+    EXPECT_FALSE(box.get().has_value());
+    EXPECT_FALSE(TakeQuit());
+}
+
+// A reply counts wherever in the thread it lands; after the first, further ones change nothing.
+TEST_F(MainFormTest, AnyReplyShowsTheCloseAllErrorOnceAndClosesTheWindow) {
+    struct Case {
+        const char* reply;
+        bool toThread;
+    };
+    const Case cases[] = {{"WMReturnQMTasksWHnd", false},
+                          {"WMReturnQMTaskWarnWHnd", true},
+                          {"WMReturnQuillmarkWHnd", false}};
+    for (const Case& c : cases) {
+        delete form;
+        form = Application->CreateForm<TMainForm>();
+        const UINT reply = RegisterWindowMessageA(c.reply);
+        const auto post = [&] {
+            c.toThread ? PostThreadMessageA(GetCurrentThreadId(), reply, 0, 0)
+                       : PostMessageA(form->Handle(), reply, 0, 0);
+        };
+        auto box = AnswerBoxLater("Error");
+        post();
+        ASSERT_TRUE(PumpUntil(
+            *Application, [&] { return Ready(box); }, 6000))
+            << c.reply;
+        const auto seen = box.get();
+        ASSERT_TRUE(seen.has_value()) << c.reply;
+        EXPECT_EQ(seen->text, kCloseAll) << c.reply;
+        EXPECT_TRUE(seen->hasStopIcon) << c.reply;
+        EXPECT_TRUE(TakeQuit()) << c.reply;
+
+        auto again = AnswerBoxLater("Error", 500);
+        post();
+        PumpUntil(
+            *Application, [] { return false; }, 300);
+        EXPECT_FALSE(again.get().has_value()) << c.reply;
+        EXPECT_FALSE(TakeQuit()) << c.reply;
+    }
+}
+
+// The tick comes while the close-all error is still open; a suite program runs, so nothing starts.
+TEST_F(MainFormTest, AReplyBeforeTheTickKeepsTheInstallerFromStarting) {
+    form = Application->CreateForm<TMainForm>();
+    // A start would show: waited for, it sets ErrNo to 0.
+    form->AppExec->SetExeName("recorder.exe");
+    form->AppExec->SetWait(true);
+    auto box = AnswerBoxLater("Error", 5000, [] { Sleep(2000); });
+    PostMessageA(form->Handle(), RegisterWindowMessageA("WMReturnQMTasksWHnd"), 0, 0);
+    ASSERT_TRUE(PumpUntil(
+        *Application, [&] { return Ready(box); }, 8000));
+    EXPECT_FALSE(form->Timer1->Enabled());
+    EXPECT_EQ(form->AppExec->ErrNo(), -1);
+    EXPECT_TRUE(TakeQuit());
+}
+
 // The timer counts from a moment during the window's creation, so the time measured here
-// from just before the creation is at least the timer's own.
+// from just before the creation is at least the timer's own. With no suite program about,
+// the tick runs the launch through and closes the window.
 TEST_F(MainFormTest, TimerTicksOnceNotBefore1500MillisecondsAfterCreationThroughTheHook) {
     const auto start = std::chrono::steady_clock::now();
     form = Application->CreateForm<TMainForm>();
     const auto created = std::chrono::steady_clock::now();
-    bool hookSawTick = false;
+    // Found beside this program, as the installer is beside the launcher; it does nothing.
+    form->AppExec->SetExeName("recorder.exe");
+    form->AppExec->SetWait(true);
+    std::optional<std::chrono::steady_clock::time_point> ticked;
     Application->SetOnMessage([&](MSG& message, bool&) {
-        hookSawTick |= message.message == WM_TIMER && message.hwnd != nullptr;
+        if (message.message == WM_TIMER && message.hwnd != nullptr && !ticked) {
+            ticked = std::chrono::steady_clock::now();
+        }
     });
     ASSERT_TRUE(PumpUntil(
         *Application, [&] { return !form->Timer1->Enabled(); }, 4000));
-    const auto ticked = std::chrono::steady_clock::now();
+    ASSERT_TRUE(ticked.has_value());
     using std::chrono::milliseconds;
-    EXPECT_GE(std::chrono::duration_cast<milliseconds>(ticked - start).count(), 1500);
+    EXPECT_GE(std::chrono::duration_cast<milliseconds>(*ticked - start).count(), 1500);
     // Not long after either: the pump wakes every 10 ms.
-    EXPECT_LT(std::chrono::duration_cast<milliseconds>(ticked - created).count(), 1600);
-    EXPECT_TRUE(hookSawTick);
+    EXPECT_LT(std::chrono::duration_cast<milliseconds>(*ticked - created).count(), 1600);
+    EXPECT_EQ(form->AppExec->ErrNo(), 0);
+    EXPECT_TRUE(TakeQuit());
 }
 
 } // namespace
