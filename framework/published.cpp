@@ -18,7 +18,8 @@ const Member* FindIn(const ComponentClass* type, std::vector<Member> ComponentCl
 } // namespace
 
 const PublishedProperty* ComponentClass::FindProperty(std::string_view property) const {
-    return FindIn(this, &ComponentClass::properties, property);
+    const PublishedProperty* published = FindIn(this, &ComponentClass::properties, property);
+    return published != nullptr ? published : FindIn(this, &ComponentClass::designInfo, property);
 }
 
 const PublishedField* ComponentClass::FindField(std::string_view field) const {
@@ -51,8 +52,9 @@ const ComponentClass& ComponentBaseClass() {
         .parent = nullptr,
         .create = [](TComponent* owner) { return new TComponent(owner); },
         // A non-visual component's Left and Top place it in the layout editor only.
-        .properties = {Property("Name", &TComponent::SetName), Property("Tag", &TComponent::SetTag),
-                       IgnoredProperty("Left"), IgnoredProperty("Top")},
+        .properties = {Property("Name", &TComponent::SetName),
+                       Property("Tag", &TComponent::SetTag)},
+        .designInfo = {IgnoredProperty("Left"), IgnoredProperty("Top")},
     };
     return type;
 }

@@ -65,10 +65,13 @@ struct ComponentClass {
     const ComponentClass* parent = nullptr;
     std::function<TComponent*(TComponent* owner)> create;
     std::vector<PublishedProperty> properties;
+    // Stored by a layout without being published, such as where a non-visual component sits
+    // in the layout editor; found only where no class publishes the name.
+    std::vector<PublishedProperty> designInfo;
     std::vector<PublishedField> fields;
     std::vector<PublishedMethod> methods;
 
-    // Searches this class, then its ancestors; nullptr when no class publishes the name.
+    // Searches this class, then its ancestors; nullptr when no class has the name.
     const PublishedProperty* FindProperty(std::string_view property) const;
     const PublishedField* FindField(std::string_view field) const;
     const PublishedMethod* FindMethod(std::string_view method) const;

@@ -124,16 +124,26 @@ TEST(AppExec, ExceptionFamily) {
     }
 }
 
+std::vector<std::string> NamesOf(const std::vector<PublishedProperty>& properties) {
+    std::vector<std::string> names;
+    for (const PublishedProperty& property : properties) {
+        names.emplace_back(property.name);
+    }
+    return names;
+}
+
+// Nine in all: the component's two, then the launcher's seven. A layout's Left and Top of a
+// non-visual component are taken, but not published.
 TEST(AppExecPublished, OwnPropertiesInOrderAfterTheComponents) {
     const ComponentClass& type = TAppExec::Class();
     EXPECT_EQ(type.name, "TAppExec");
-    EXPECT_EQ(type.parent, &ComponentBaseClass());
-    std::vector<std::string> names;
-    for (const PublishedProperty& property : type.properties) {
-        names.emplace_back(property.name);
-    }
-    EXPECT_EQ(names, (std::vector<std::string>{"ChangeDir", "ErrNo", "ExeName", "ExeParams",
-                                               "ExePath", "Wait", "WindowState"}));
+    ASSERT_EQ(type.parent, &ComponentBaseClass());
+    EXPECT_EQ(NamesOf(type.parent->properties), (std::vector<std::string>{"Name", "Tag"}));
+    EXPECT_EQ(NamesOf(type.properties),
+              (std::vector<std::string>{"ChangeDir", "ErrNo", "ExeName", "ExeParams", "ExePath",
+                                        "Wait", "WindowState"}));
+    EXPECT_NE(type.FindProperty("Left"), nullptr);
+    EXPECT_NE(type.FindProperty("Top"), nullptr);
 }
 
 TEST(AppExecPublished, LayoutCreatesAndSetsByName) {
