@@ -10,6 +10,12 @@
 //   close             close the main window of every launcher, as its close box does
 //   open MS           after MS ms: "open" while the last launcher runs, else "ended"
 //   ini               the suite's automatic-start switch as it stands: ini UseAutoStart=VALUE
+//   geometry TEXT     the last launcher's main window as it lies on the screen, the system
+//                     colours it is drawn in, and TEXT's size in its font (Arial, height -13):
+//                     geometry window=L,T,R,B client=X,Y,W,H active|inactive
+//                     colours face=RRGGBB text=RRGGBB caption=RRGGBB caption-text=RRGGBB
+//                     text height=H width=W
+//   await FILE        wait until FILE exists: the runner's go-ahead
 //   exit              wait for every launcher to end: a line for each window that showed
 //                     meanwhile, then exit CODE
 
@@ -207,6 +213,54 @@ void StepIni(Session&, const std::string&) {
     Say(std::string("ini UseAutoStart=") + value);
 }
 
+std::string Hex(COLORREF colour) {
+    char hex[8];
+    std::snprintf(hex, sizeof(hex), "%02X%02X%02X", GetRValue(colour), GetGValue(colour),
+                  GetBValue(colour));
+    return hex;
+}
+
+void StepGeometry(Session& session, const std::string& text) {
+    const Program& program = Last(session);
+    RECT frame{};
+    RECT client{};
+    POINT origin{};
+    if (program.main == nullptr || !GetWindowRect(program.main, &frame) ||
+        !GetClientRect(program.main, &client) || !ClientToScreen(program.main, &origin)) {
+        Say("geometry: no main window to measure");
+        throw StepFailed{};
+    }
+    const bool active = GetForegroundWindow() == program.main;
+    Say("geometry window=" + std::to_string(frame.left) + "," + std::to_string(frame.top) + "," +
+        std::to_string(frame.right) + "," + std::to_string(frame.bottom) +
+        " client=" + std::to_string(origin.x) + "," + std::to_string(origin.y) + "," +
+        std::to_string(client.right) + "," + std::to_string(client.bottom) +
+        (active ? " active" : " inactive"));
+    Say("colours face=" + Hex(GetSysColor(COLOR_BTNFACE)) +
+        " text=" + Hex(GetSysColor(COLOR_WINDOWTEXT)) + " caption=" +
+        Hex(GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION)) + " caption-text=" +
+        Hex(GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT)));
+    // Measured here, in the same prefix, rather than assumed: the face Wine takes for Arial
+    // is shorter than the layout's design.
+    const HDC screen = GetDC(nullptr);
+    const HFONT font = CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0,
+                                   0, 0, "Arial");
+    const HGDIOBJ old = SelectObject(screen, font);
+    SIZE zero{};
+    SIZE size{};
+    GetTextExtentPoint32A(screen, "0", 1, &zero);
+    GetTextExtentPoint32A(screen, text.data(), static_cast<int>(text.size()), &size);
+    SelectObject(screen, old);
+    DeleteObject(font);
+    ReleaseDC(nullptr, screen);
+    Say("text height=" + std::to_string(zero.cy) + " width=" + std::to_string(size.cx));
+}
+
+void StepAwait(Session& session, const std::string& file) {
+    WaitFor(Last(session), file,
+            [&] { return GetFileAttributesA(file.c_str()) != INVALID_FILE_ATTRIBUTES; });
+}
+
 void NoteNewWindows(Program& program) {
     while (HWND window = NewWindow(program)) {
         program.seen.insert(window);
@@ -244,9 +298,10 @@ struct Verb {
 };
 
 constexpr Verb kVerbs[] = {
-    {"suite", StepSuite},   {"start", StepStart}, {"window", StepWindow},
-    {"dialog", StepDialog}, {"ok", StepOk},       {"close", StepClose},
-    {"open", StepOpen},     {"ini", StepIni},     {"exit", StepExit},
+    {"suite", StepSuite},       {"start", StepStart}, {"window", StepWindow},
+    {"dialog", StepDialog},     {"ok", StepOk},       {"close", StepClose},
+    {"open", StepOpen},         {"ini", StepIni},     {"exit", StepExit},
+    {"geometry", StepGeometry}, {"await", StepAwait},
 };
 
 void Run(Session& session, const std::string& line) {
