@@ -3,6 +3,8 @@
 // and show state, and the suite's automatic-start switch as the INI file holds it at that
 // moment, so a test can tell which starts happened before and after the switch. Then it ends.
 
+#include "tests/support/current_directory.h"
+
 #include <cstdio>
 #include <string>
 
@@ -11,12 +13,6 @@
 namespace {
 
 constexpr const char* kSuiteIni = "C:\\Program Files\\Quillmark\\Quillmark.Ini";
-
-std::string CurrentDirectory() {
-    std::string path(GetCurrentDirectoryA(0, nullptr), '\0');
-    path.resize(GetCurrentDirectoryA(static_cast<DWORD>(path.size()), path.data()));
-    return path;
-}
 
 std::string LogPath() {
     std::string path(MAX_PATH, '\0');

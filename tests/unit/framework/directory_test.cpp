@@ -1,5 +1,6 @@
 #include "framework/directory.h"
 #include "framework/inouterror.h"
+#include "tests/support/current_directory.h"
 
 #include <gtest/gtest.h>
 
@@ -9,26 +10,6 @@
 #include <windows.h>
 
 namespace {
-
-std::string CurrentDirectory() {
-    std::string path(GetCurrentDirectoryA(0, nullptr), '\0');
-    path.resize(GetCurrentDirectoryA(static_cast<DWORD>(path.size()), path.data()));
-    return path;
-}
-
-// Puts the process's current directory back, whatever a test did with it.
-class DirectoryGuard {
-public:
-    DirectoryGuard() : saved_(CurrentDirectory()) {}
-    ~DirectoryGuard() { SetCurrentDirectoryA(saved_.c_str()); }
-    DirectoryGuard(const DirectoryGuard&) = delete;
-    DirectoryGuard& operator=(const DirectoryGuard&) = delete;
-
-    const std::string& Saved() const { return saved_; }
-
-private:
-    std::string saved_;
-};
 
 TEST(InOutError, MessageByCode) {
     struct Case {

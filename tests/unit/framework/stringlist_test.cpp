@@ -1,19 +1,13 @@
 #include "framework/stringlist.h"
 
+#include "tests/support/stringlist_items.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 namespace {
-
-std::vector<std::string> ItemsOf(const TStringList& list) {
-    std::vector<std::string> items;
-    for (int i = 0; i < list.Count(); ++i) {
-        items.push_back(list.Strings(i));
-    }
-    return items;
-}
 
 void Fill(TStringList& list, const std::vector<std::string>& items) {
     for (const std::string& item : items) {

@@ -3,6 +3,8 @@
 // state, process id, thread id. RECORDER_SLEEP_MS makes it sleep before writing, so the
 // record appears only when it is about to end; RECORDER_EXIT_CODE sets its exit code.
 
+#include "tests/support/current_directory.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -14,12 +16,6 @@ namespace {
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr ? value : "";
-}
-
-std::string CurrentDirectory() {
-    std::string path(GetCurrentDirectoryA(0, nullptr), '\0');
-    path.resize(GetCurrentDirectoryA(static_cast<DWORD>(path.size()), path.data()));
-    return path;
 }
 
 void Record(const std::string& path) {

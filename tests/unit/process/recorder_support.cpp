@@ -3,12 +3,6 @@
 #include <filesystem>
 #include <fstream>
 
-std::string CurrentDirectory() {
-    std::string path(GetCurrentDirectoryA(0, nullptr), '\0');
-    path.resize(GetCurrentDirectoryA(static_cast<DWORD>(path.size()), path.data()));
-    return path;
-}
-
 std::string RecorderPath() {
     char module[MAX_PATH];
     const std::string self(module, GetModuleFileNameA(nullptr, module, MAX_PATH));

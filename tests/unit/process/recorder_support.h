@@ -4,12 +4,13 @@
 // stands in for a started program, temporary folders, and the process-wide state that a
 // test changes and must give back (current directory, environment).
 
+#include "tests/support/current_directory.h"
+
 #include <optional>
 #include <string>
 
 #include <windows.h>
 
-std::string CurrentDirectory();
 // The recorder program, built next to the test program.
 std::string RecorderPath();
 
@@ -44,20 +45,6 @@ public:
 
 private:
     std::string path_;
-};
-
-// Puts the process's current directory back, whatever a test did with it.
-class DirectoryGuard {
-public:
-    DirectoryGuard() : saved_(CurrentDirectory()) {}
-    ~DirectoryGuard() { SetCurrentDirectoryA(saved_.c_str()); }
-    DirectoryGuard(const DirectoryGuard&) = delete;
-    DirectoryGuard& operator=(const DirectoryGuard&) = delete;
-
-    const std::string& Saved() const { return saved_; }
-
-private:
-    std::string saved_;
 };
 
 // An environment variable set for a test's length; started programs inherit it.
