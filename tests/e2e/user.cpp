@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "tests/e2e/user_windows.h"
+#include "tests/support/start_process.h"
 
 namespace {
 
@@ -89,9 +90,7 @@ Program Start(const std::string& commandLine, WORD show, DWORD flags) {
     startup.dwFlags = flags;
     startup.wShowWindow = show;
     PROCESS_INFORMATION info{};
-    std::string line = commandLine;
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, "C:\\", &startup,
-                        &info)) {
+    if (!StartProcess(nullptr, commandLine, "C:\\", startup, info)) {
         Say("cannot start " + commandLine + ": error " + std::to_string(GetLastError()));
         throw StepFailed{};
     }

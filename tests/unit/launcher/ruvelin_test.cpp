@@ -1,5 +1,6 @@
 #include "framework/font.h"
 #include "tests/support/boxes.h"
+#include "tests/support/start_process.h"
 
 #include <gtest/gtest.h>
 
@@ -28,18 +29,8 @@ public:
             startup.dwFlags = STARTF_USESHOWWINDOW;
             startup.wShowWindow = *showState;
         }
-        const auto start = [&] {
-            std::string commandLine = "\"" + program + "\" " + arguments;
-            return CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                  nullptr, nullptr, &startup, &process_) != FALSE;
-        };
-        // Wine reports ERROR_INTERNAL_ERROR when the new process dies inside Wine's own
-        // start-up, before any of its code runs; it happens about once in ten thousand starts.
-        // Windows has no such failure for a program that is there, so only that is retried.
-        bool started = start();
-        if (!started && GetLastError() == ERROR_INTERNAL_ERROR) {
-            started = start();
-        }
+        const bool started = StartProcess(program.c_str(), "\"" + program + "\" " + arguments,
+                                          nullptr, startup, process_);
         if (!started) {
             ADD_FAILURE() << program << " did not start: error " << GetLastError();
         }
