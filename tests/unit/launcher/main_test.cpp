@@ -164,8 +164,8 @@ TEST_F(MainFormTest, TimerTicksOnceNotBefore1500MillisecondsAfterCreationThrough
     ASSERT_TRUE(ticked.has_value());
     using std::chrono::milliseconds;
     EXPECT_GE(std::chrono::duration_cast<milliseconds>(*ticked - start).count(), 1500);
-    // Not long after either: the pump wakes every 10 ms.
-    EXPECT_LT(std::chrono::duration_cast<milliseconds>(*ticked - created).count(), 1600);
+    // Not long after either, with room for a machine busy with other tests.
+    EXPECT_LT(std::chrono::duration_cast<milliseconds>(*ticked - created).count(), 2000);
     EXPECT_EQ(form->AppExec->ErrNo(), 0);
     EXPECT_TRUE(TakeQuit());
 }
