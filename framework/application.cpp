@@ -157,7 +157,9 @@ void TApplication::Restore() {
 
 void TApplication::HandleMessage() {
     try {
-        if (!ProcessMessage()) {
+        // A message sent from elsewhere, such as the end of the session, is handled inside
+        // PeekMessageA, which then reports none: the loop must not wait on after it ended.
+        if (!ProcessMessage() && !terminated_) {
             WaitMessage();
         }
     } catch (...) {

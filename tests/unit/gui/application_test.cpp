@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 namespace {
 
 TEST(MessageRoutine, QuitMessageEndsTheLoopWithoutPassingTheHook) {
@@ -38,6 +41,29 @@ TEST(MessageRoutine, EndSessionWithItsFlagSetEndsTheLoop) {
     EXPECT_FALSE(application.Terminated());
     SendMessageA(application.Handle(), WM_ENDSESSION, TRUE, 0);
     EXPECT_TRUE(application.Terminated());
+}
+
+// At log-off the system sends the message from elsewhere while the loop waits for input: the
+// loop has to end on it, not wait on for a message that nothing will post.
+TEST(MessageRoutine, EndSessionSentWhileTheLoopWaitsEndsTheRun) {
+    TApplication application;
+    const DWORD loopThread = GetCurrentThreadId();
+    std::atomic<bool> ended = false;
+    std::atomic<bool> woken = false;
+    std::thread system([&] {
+        Sleep(200);
+        SendMessageA(application.Handle(), WM_ENDSESSION, TRUE, 0);
+        for (int waited = 0; waited < 2000 && !ended; waited += 10) {
+            Sleep(10);
+        }
+        // So that the test ends either way.
+        woken = !ended;
+        PostThreadMessageA(loopThread, WM_NULL, 0, 0);
+    });
+    application.Run();
+    ended = true;
+    system.join();
+    EXPECT_FALSE(woken) << "the loop went on waiting after the session ended";
 }
 
 // A window that records whether it was told to cancel a mode.
