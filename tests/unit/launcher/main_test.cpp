@@ -91,22 +91,36 @@ TEST_F(MainFormTest, HookLetsItsOwnQueriesAndOtherMessagesPass) {
     EXPECT_FALSE(TakeQuit());
 }
 
-// A reply counts wherever in the thread it lands; after the first, further ones change nothing.
+// Only what comes through the message queue passes the hook.
+TEST_F(MainFormTest, AReplySentStraightToTheWindowIsNoAnswer) {
+    form = Application->CreateForm<TMainForm>();
+    SendMessageA(form->Handle(), RegisterWindowMessageA("WMReturnQuillmarkWHnd"), 0, 0);
+    auto box = AnswerBoxLater("Error", 500);
+    PumpUntil(
+        *Application, [] { return false; }, 300);
+    EXPECT_FALSE(box.get().has_value());
+    EXPECT_FALSE(TakeQuit());
+}
+
+// A reply counts wherever in the thread it lands, whatever its parameters; after the first, further
+// ones change nothing.
 TEST_F(MainFormTest, AnyReplyShowsTheCloseAllErrorOnceAndClosesTheWindow) {
     struct Case {
         const char* reply;
         bool toThread;
+        WPARAM wParam;
+        LPARAM lParam;
     };
-    const Case cases[] = {{"WMReturnQMTasksWHnd", false},
-                          {"WMReturnQMTaskWarnWHnd", true},
-                          {"WMReturnQuillmarkWHnd", false}};
+    const Case cases[] = {{"WMReturnQMTasksWHnd", false, 0, 0},
+                          {"WMReturnQMTaskWarnWHnd", true, 1, 0x1234},
+                          {"WMReturnQuillmarkWHnd", false, ~WPARAM{0}, -1}};
     for (const Case& c : cases) {
         delete form;
         form = Application->CreateForm<TMainForm>();
         const UINT reply = RegisterWindowMessageA(c.reply);
         const auto post = [&] {
-            c.toThread ? PostThreadMessageA(GetCurrentThreadId(), reply, 0, 0)
-                       : PostMessageA(form->Handle(), reply, 0, 0);
+            c.toThread ? PostThreadMessageA(GetCurrentThreadId(), reply, c.wParam, c.lParam)
+                       : PostMessageA(form->Handle(), reply, c.wParam, c.lParam);
         };
         auto box = AnswerBoxLater("Error");
         post();
