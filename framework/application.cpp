@@ -2,6 +2,7 @@
 
 #include "framework/exception.h"
 #include "framework/form.h"
+#include "framework/programfile.h"
 #include "framework/taskwindows.h"
 #include "framework/window.h"
 
@@ -25,12 +26,6 @@ std::string MessageWithFullStop(const std::string& message) {
 }
 
 namespace {
-
-std::string ProgramFileName() {
-    char path[MAX_PATH]{};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
-}
 
 // Messages of a window that holds dialog controls go through the system's dialog handling, so
 // that Enter, Escape and Tab work there as in any dialog box; it dispatches what it claims.
@@ -83,7 +78,7 @@ private:
 };
 
 TApplication::TApplication()
-    : TComponent(nullptr), title_(TitleFromFileName(ProgramFileName())),
+    : TComponent(nullptr), title_(TitleFromFileName(ProgramPath())),
       window_(std::make_unique<ApplicationWindow>(*this)) {}
 
 TApplication::~TApplication() {

@@ -107,12 +107,13 @@ void MessageForm::CreateWindowCentred(const std::string& caption, SIZE client) {
     AdjustWindowRectEx(&bounds, kStyle, FALSE, kExStyle);
     const int width = bounds.right - bounds.left;
     const int height = bounds.bottom - bounds.top;
+    const POINT origin = CentredOnScreen(width, height);
     CreateHandle({.className = "TMessageForm",
                   .caption = caption,
                   .style = kStyle,
                   .exStyle = kExStyle,
-                  .left = std::max(0, (GetSystemMetrics(SM_CXSCREEN) - width) / 2),
-                  .top = std::max(0, (GetSystemMetrics(SM_CYSCREEN) - height) / 2),
+                  .left = origin.x,
+                  .top = origin.y,
                   .width = width,
                   .height = height,
                   .parent = application_.Handle()});

@@ -169,11 +169,9 @@ void TForm::Show() {
 void TForm::CentreOnScreen() {
     RECT bounds{};
     GetWindowRect(Handle(), &bounds);
-    const int width = bounds.right - bounds.left;
-    const int height = bounds.bottom - bounds.top;
-    const int left = std::max(0, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
-    const int top = std::max(0, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
-    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT origin = CentredOnScreen(bounds.right - bounds.left, bounds.bottom - bounds.top);
+    SetWindowPos(Handle(), nullptr, origin.x, origin.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TForm::Close() {

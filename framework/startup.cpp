@@ -1,6 +1,7 @@
 #include "framework/startup.h"
 
 #include "framework/exception.h"
+#include "framework/programfile.h"
 
 #include <windows.h>
 
@@ -11,10 +12,8 @@
 namespace {
 
 std::string ProgramModuleName() {
-    char path[MAX_PATH]{};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string name(path);
-    return name.substr(name.find_last_of("\\/:") + 1);
+    const std::string path = ProgramPath();
+    return path.substr(path.find_last_of("\\/:") + 1);
 }
 
 // C++ keeps no record of where an exception was raised, so the box names the code that the

@@ -3,6 +3,7 @@
 #include "framework/application.h"
 #include "framework/exception.h"
 
+#include <algorithm>
 #include <utility>
 
 LRESULT CALLBACK FrameworkWindowProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
@@ -56,6 +57,11 @@ LRESULT CALLBACK FrameworkWindowProcedure(HWND handle, UINT message, WPARAM wPar
         window->handle_ = nullptr;
     }
     return result;
+}
+
+POINT CentredOnScreen(int width, int height) {
+    return {std::max(0, (GetSystemMetrics(SM_CXSCREEN) - width) / 2),
+            std::max(0, (GetSystemMetrics(SM_CYSCREEN) - height) / 2)};
 }
 
 Window::~Window() {

@@ -19,6 +19,10 @@ struct WindowParams {
     HICON icon = nullptr;
 };
 
+// Where a window of that outer size stands centred on the screen: never off its top-left
+// corner, however large it is.
+POINT CentredOnScreen(int width, int height);
+
 // A system window of the framework. Every one of them shares one window procedure, which
 // routes its messages to HandleMessage and hands any exception to the application's default
 // exception handler: C++ exceptions must never unwind through the system's frames.

@@ -3,6 +3,7 @@
 // and show state, and the suite's automatic-start switch as the INI file holds it at that
 // moment, so a test can tell which starts happened before and after the switch. Then it ends.
 
+#include "tests/support/beside_this_program.h"
 #include "tests/support/current_directory.h"
 
 #include <cstdio>
@@ -13,12 +14,6 @@
 namespace {
 
 constexpr const char* kSuiteIni = "C:\\Program Files\\Quillmark\\Quillmark.Ini";
-
-std::string LogPath() {
-    std::string path(MAX_PATH, '\0');
-    path.resize(GetModuleFileNameA(nullptr, path.data(), MAX_PATH));
-    return path.substr(0, path.find_last_of('\\') + 1) + "Setup1.log";
-}
 
 std::string AutoStartSwitch() {
     const DWORD attributes = GetFileAttributesA(kSuiteIni);
@@ -71,6 +66,6 @@ void Append(const std::string& path, const std::string& line) {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    Append(LogPath(), Record());
+    Append(BesideThisProgram("Setup1.log"), Record());
     return 0;
 }

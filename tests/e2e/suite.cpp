@@ -7,6 +7,8 @@
 // the programs with that file name; thread: to the threads that own those windows. after:MS
 // answers that many milliseconds after the first query instead of at once.
 
+#include "tests/support/beside_this_program.h"
+
 #include <cstdio>
 #include <set>
 #include <string>
@@ -37,14 +39,8 @@ struct Settings {
     std::vector<std::string> replies;
 };
 
-std::string BesideProgram(const char* name) {
-    std::string path(MAX_PATH, '\0');
-    path.resize(GetModuleFileNameA(nullptr, path.data(), MAX_PATH));
-    return path.substr(0, path.find_last_of('\\') + 1) + name;
-}
-
 void Log(const std::string& line) {
-    if (FILE* file = std::fopen(BesideProgram("suite.log").c_str(), "ab")) {
+    if (FILE* file = std::fopen(BesideThisProgram("suite.log").c_str(), "ab")) {
         std::fprintf(file, "%s\r\n", line.c_str());
         std::fclose(file);
     }

@@ -1,5 +1,6 @@
 #include "framework/directory.h"
 #include "framework/inouterror.h"
+#include "framework/programfile.h"
 #include "tests/support/current_directory.h"
 
 #include <gtest/gtest.h>
@@ -50,8 +51,6 @@ TEST(ChDir, ChangesTheCurrentDirectory) {
 
 TEST(ChDir, RefusalRaisesWithTheSystemsCodeAndKeepsTheDirectory) {
     DirectoryGuard guard;
-    char module[MAX_PATH];
-    GetModuleFileNameA(nullptr, module, MAX_PATH);
     struct Case {
         const char* name;
         std::string path;
@@ -61,7 +60,7 @@ TEST(ChDir, RefusalRaisesWithTheSystemsCodeAndKeepsTheDirectory) {
     const Case cases[] = {
         {"missing folder", guard.Saved() + "\\no such folder", 2, "File not found"},
         {"missing parent", guard.Saved() + "\\no such folder\\below", 3, "Invalid filename"},
-        {"a file", module, ERROR_DIRECTORY, "I/O error 267"},
+        {"a file", ProgramPath(), ERROR_DIRECTORY, "I/O error 267"},
     };
     for (const Case& c : cases) {
         try {

@@ -3,10 +3,10 @@
 #include "testform.h"
 #include "tests/support/boxes.h"
 #include "tests/support/pump.h"
+#include "tests/support/window_checks.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 
 namespace {
@@ -29,13 +29,7 @@ TEST(Form, LayoutGivesTheWindowItsLook) {
     form->HandleNeeded();
     HWND window = form->Handle();
 
-    char caption[64]{};
-    GetWindowTextA(window, caption, sizeof caption);
-    EXPECT_STREQ(caption, "Test form");
-    const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
-    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
-    EXPECT_NE(style & WS_SYSMENU, 0);
-    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+    ExpectFixedWindowWithCloseBoxOnly(window, "Test form");
     EXPECT_FALSE(IsWindowVisible(window));
 
     const SIZE client = ClientSize(window);
@@ -116,13 +110,8 @@ TEST(Form, ScalesSizesByMeasuredOverDesignTextHeight) {
 TEST(Form, CentredOnTheScreenAtFirstShowingOnly) {
     auto form = LoadedForm({});
     form->Show();
-    RECT shown{};
-    GetWindowRect(form->Handle(), &shown);
-    const int width = shown.right - shown.left;
-    const int height = shown.bottom - shown.top;
     EXPECT_TRUE(IsWindowVisible(form->Handle()));
-    EXPECT_EQ(shown.left, std::max(0, (GetSystemMetrics(SM_CXSCREEN) - width) / 2));
-    EXPECT_EQ(shown.top, std::max(0, (GetSystemMetrics(SM_CYSCREEN) - height) / 2));
+    ExpectCentredOnScreen(form->Handle());
 
     SetWindowPos(form->Handle(), nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     form->Show();
@@ -136,12 +125,7 @@ TEST(Form, LargerThanTheScreenItStartsAtItsCorner) {
     auto form =
         LoadedForm({.clientWidth = 3000, .clientHeight = 2000, .textHeight = MeasuredTextHeight()});
     form->Show();
-    RECT shown{};
-    GetWindowRect(form->Handle(), &shown);
-    const int width = shown.right - shown.left;
-    const int height = shown.bottom - shown.top;
-    EXPECT_EQ(shown.left, std::max(0, (GetSystemMetrics(SM_CXSCREEN) - width) / 2));
-    EXPECT_EQ(shown.top, std::max(0, (GetSystemMetrics(SM_CYSCREEN) - height) / 2));
+    ExpectCentredOnScreen(form->Handle());
 }
 
 TEST(Form, ApplicationCreatesItsFormsFromTheirResources) {

@@ -1,23 +1,17 @@
 #include "framework/font.h"
+#include "tests/support/beside_this_program.h"
 #include "tests/support/boxes.h"
 #include "tests/support/start_process.h"
+#include "tests/support/window_checks.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <algorithm>
 #include <optional>
 #include <string>
 
 namespace {
-
-std::string BesideThisProgram(const std::string& name) {
-    char path[MAX_PATH]{};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of('\\') + 1) + name;
-}
 
 // A started copy of the program, ended by the test if it is still running at the end.
 class Started {
@@ -98,13 +92,7 @@ TEST(Ruvelin, ShowsItsWindowCentredWithItsLayout) {
     HWND window = ruvelin.WaitForWindow("TMainForm", true);
     ASSERT_NE(window, nullptr);
 
-    char caption[64]{};
-    GetWindowTextA(window, caption, sizeof caption);
-    EXPECT_STREQ(caption, "Installation");
-    const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
-    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
-    EXPECT_NE(style & WS_SYSMENU, 0);
-    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+    ExpectFixedWindowWithCloseBoxOnly(window, "Installation");
 
     RECT client{};
     GetClientRect(window, &client);
@@ -115,8 +103,7 @@ TEST(Ruvelin, ShowsItsWindowCentredWithItsLayout) {
     GetWindowRect(window, &outer);
     const int width = outer.right - outer.left;
     const int height = outer.bottom - outer.top;
-    EXPECT_EQ(outer.left, std::max(0, (GetSystemMetrics(SM_CXSCREEN) - width) / 2));
-    EXPECT_EQ(outer.top, std::max(0, (GetSystemMetrics(SM_CYSCREEN) - height) / 2));
+    ExpectCentredOnScreen(window);
     std::printf("main window: client %ld x %ld, outer %d x %d at %ld, %ld on a %d x %d screen\n",
                 client.right, client.bottom, width, height, outer.left, outer.top,
                 GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));

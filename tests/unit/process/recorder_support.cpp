@@ -1,12 +1,12 @@
 #include "recorder_support.h"
 
+#include "tests/support/beside_this_program.h"
+
 #include <filesystem>
 #include <fstream>
 
 std::string RecorderPath() {
-    char module[MAX_PATH];
-    const std::string self(module, GetModuleFileNameA(nullptr, module, MAX_PATH));
-    return self.substr(0, self.rfind('\\')) + "\\recorder.exe";
+    return BesideThisProgram("recorder.exe");
 }
 
 std::optional<Record> ReadRecord(const std::string& path) {
