@@ -62,6 +62,25 @@ std::optional<long long> Earliest(std::optional<long long> a, std::optional<long
     return std::min(*a, *b);
 }
 
+struct WindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+// Stops at the first visible window of the process that has a size.
+BOOL CALLBACK FindShownWindow(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<WindowSearch*>(context);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    RECT bounds{};
+    if (processId != search->processId || !IsWindowVisible(window) ||
+        !GetWindowRect(window, &bounds) || IsRectEmpty(&bounds)) {
+        return TRUE;
+    }
+    search->found = window;
+    return FALSE;
+}
+
 // A started program; one that is still running when this goes out of scope is ended.
 class Child {
 public:
@@ -87,26 +106,10 @@ public:
 
     // The program's application window may be visible with no size: it does not count.
     HWND WaitForWindow() const {
-        struct Search {
-            DWORD processId;
-            HWND found;
-        } search{info_.dwProcessId, nullptr};
+        WindowSearch search{info_.dwProcessId, nullptr};
         const double deadline = Now() + kWindowTimeoutMs;
         while (Now() < deadline) {
-            EnumWindows(
-                [](HWND window, LPARAM context) -> BOOL {
-                    auto* search = reinterpret_cast<Search*>(context);
-                    DWORD processId = 0;
-                    GetWindowThreadProcessId(window, &processId);
-                    RECT bounds{};
-                    if (processId != search->processId || !IsWindowVisible(window) ||
-                        !GetWindowRect(window, &bounds) || IsRectEmpty(&bounds)) {
-                        return TRUE;
-                    }
-                    search->found = window;
-                    return FALSE;
-                },
-                reinterpret_cast<LPARAM>(&search));
+            EnumWindows(FindShownWindow, reinterpret_cast<LPARAM>(&search));
             if (search.found != nullptr) {
                 return search.found;
             }

@@ -8,6 +8,7 @@
 // answers that many milliseconds after the first query instead of at once.
 
 #include "tests/support/beside_this_program.h"
+#include "tests/support/window_lists.h"
 
 #include <cstdio>
 #include <set>
@@ -94,22 +95,15 @@ std::string FileNameOf(DWORD processId) {
 
 // The top-level windows, hidden ones included, of the programs with the given file name.
 std::vector<HWND> WindowsOf(const std::string& fileName) {
-    struct Search {
-        std::string fileName;
-        std::vector<HWND> found;
-    } search{fileName, {}};
-    EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(context);
-            DWORD processId = 0;
-            GetWindowThreadProcessId(window, &processId);
-            if (lstrcmpiA(FileNameOf(processId).c_str(), search->fileName.c_str()) == 0) {
-                search->found.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> found;
+    for (HWND window : TopLevelWindows()) {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(window, &processId);
+        if (lstrcmpiA(FileNameOf(processId).c_str(), fileName.c_str()) == 0) {
+            found.push_back(window);
+        }
+    }
+    return found;
 }
 
 void PostReply(const std::string& target, UINT reply) {

@@ -1,5 +1,7 @@
 #include "tests/e2e/user_windows.h"
 
+#include "tests/support/window_lists.h"
+
 #include <cstdio>
 
 namespace user {
@@ -9,18 +11,6 @@ namespace {
 constexpr UINT kAnswerMs = 2000;
 // A system message box keeps its text in a Static child with this id.
 constexpr int kMessageBoxTextId = 0xFFFF;
-
-std::vector<HWND> Children(HWND parent) {
-    std::vector<HWND> found;
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM list) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
 
 bool HasArea(HWND window) {
     RECT bounds{};
@@ -57,22 +47,15 @@ void ReadChild(HWND child, Dialog& dialog, std::string& statics) {
 } // namespace
 
 std::vector<HWND> ShownWindows(DWORD processId) {
-    struct Search {
-        DWORD processId;
-        std::vector<HWND> found;
-    } search{processId, {}};
-    EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(context);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == search->processId && IsWindowVisible(window) && HasArea(window)) {
-                search->found.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> found;
+    for (HWND window : TopLevelWindows()) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && IsWindowVisible(window) && HasArea(window)) {
+            found.push_back(window);
+        }
+    }
+    return found;
 }
 
 std::string TextOf(HWND window) {
@@ -102,7 +85,7 @@ std::string StateOf(HWND window) {
 Dialog ReadDialog(HWND window) {
     Dialog dialog{.caption = TextOf(window)};
     std::string statics;
-    for (HWND child : Children(window)) {
+    for (HWND child : ChildWindows(window)) {
         ReadChild(child, dialog, statics);
     }
     if (dialog.text.empty()) {

@@ -1,6 +1,7 @@
 #include "framework/application.h"
 #include "framework/dialogs.h"
 #include "testform.h"
+#include "tests/support/window_lists.h"
 
 #include <gtest/gtest.h>
 
@@ -16,17 +17,13 @@ constexpr UINT kDialogUp = WM_APP + 7;
 // The thread's shown message dialog.
 HWND ShownDialog() {
     HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM result) -> BOOL {
-            char name[32]{};
-            GetClassNameA(window, name, sizeof name);
-            if (std::string(name) == "TMessageForm" && IsWindowVisible(window)) {
-                *reinterpret_cast<HWND*>(result) = window;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    for (HWND window : ThreadWindows(GetCurrentThreadId())) {
+        char name[32]{};
+        GetClassNameA(window, name, sizeof name);
+        if (std::string(name) == "TMessageForm" && IsWindowVisible(window)) {
+            found = window;
+        }
+    }
     return found;
 }
 
