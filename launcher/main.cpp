@@ -2,9 +2,8 @@
 
 #include "framework/application.h"
 #include "framework/dialogs.h"
-#include "framework/files.h"
-#include "framework/inifile.h"
 #include "framework/strings.h"
+#include "launcher/autostart.h"
 #include "launcher/quillmark.h"
 #include "resources/resource_ids.h"
 
@@ -23,14 +22,6 @@ UINT WMReturnQMTaskWarnWHnd = 0;
 UINT WMGetQMTaskWarnWHnd = 0;
 UINT WMReturnQuillmarkWHnd = 0;
 UINT WMGetQuillmarkWHnd = 0;
-
-// Only where the file exists: the launcher never creates it.
-void SwitchAutoStartOff() {
-    if (FileExists(quillmark::kIniPath)) {
-        TIniFile ini(quillmark::kIniPath);
-        ini.WriteBool(quillmark::kUserManSection, quillmark::kUseAutoStartKey, false);
-    }
-}
 
 } // namespace
 

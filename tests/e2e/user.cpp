@@ -3,7 +3,8 @@
 // a step that times out prints what was on screen and ends the script with exit code 2.
 //   suite ARGS...     start C:\e2e\suite.exe with ARGS and wait for its window
 //   start PATH [max|minnoactive|normal]   start a launcher in C:\ with that show state
-//   window CAPTION    wait for the last launcher's window with that caption: window "C" STATE
+//   window CAPTION    wait for the window with that caption of each launcher started since
+//                     the last such step, in the order started: window "C" STATE for each
 //   dialog            wait for the last launcher's next window and read it:
 //                     dialog "CAPTION" "TEXT" [BUTTONS] icon|no-icon
 //   ok                press the OK button of that dialog and wait for the dialog to go
@@ -139,18 +140,24 @@ void StepStart(Session& session, const std::string& args) {
         Start("\"" + path + "\"", state, show.empty() ? 0 : STARTF_USESHOWWINDOW));
 }
 
+// Copies started one right after the other are waited for together.
 void StepWindow(Session& session, const std::string& caption) {
-    Program& program = Last(session);
-    WaitFor(program, "a window " + Quoted(caption), [&] {
-        for (HWND window : user::ShownWindows(program.processId)) {
-            if (user::TextOf(window) == caption) {
-                program.main = window;
-                return true;
-            }
+    Last(session); // says so when no launcher was started
+    for (Program& program : session.launchers) {
+        if (program.main != nullptr) {
+            continue;
         }
-        return false;
-    });
-    Say("window " + Quoted(caption) + " " + user::StateOf(program.main));
+        WaitFor(program, "a window " + Quoted(caption), [&] {
+            for (HWND window : user::ShownWindows(program.processId)) {
+                if (user::TextOf(window) == caption) {
+                    program.main = window;
+                    return true;
+                }
+            }
+            return false;
+        });
+        Say("window " + Quoted(caption) + " " + user::StateOf(program.main));
+    }
 }
 
 std::string Joined(const std::vector<std::string>& items) {

@@ -2,6 +2,7 @@
 #include "launcher/main.h"
 #include "tests/support/boxes.h"
 #include "tests/support/pump.h"
+#include "tests/unit/launcher/suite_ini.h"
 
 #include <gtest/gtest.h>
 
@@ -182,6 +183,32 @@ TEST_F(MainFormTest, TimerTicksOnceNotBefore1500MillisecondsAfterCreationThrough
     EXPECT_LT(std::chrono::duration_cast<milliseconds>(*ticked - created).count(), 2000);
     EXPECT_EQ(form->AppExec->ErrNo(), 0);
     EXPECT_TRUE(TakeQuit());
+}
+
+// The refused write stops the road with the default error box, the first start made and the
+// window left open; by then the next copy's turn at the file is free, or that copy would wait
+// while this one's user reads the box.
+TEST_F(MainFormTest, ARefusedWriteShowsItsErrorWithTheNextCopysTurnAlreadyFree) {
+    SuiteIni ini(Settings("1"));
+    const FileHold holder = HoldWithoutSharing(SuiteIni::Path());
+    ASSERT_NE(holder.get(), INVALID_HANDLE_VALUE);
+    form = Application->CreateForm<TMainForm>();
+    form->AppExec->SetExeName("recorder.exe");
+    form->AppExec->SetWait(true);
+    bool turnFree = false;
+    auto box =
+        AnswerBoxLater(Application->Title(), 6000, [&] { turnFree = NextCopyGetsItsTurnAtOnce(); });
+    ASSERT_TRUE(PumpUntil(
+        *Application, [&] { return Ready(box); }, 8000))
+        << "no error box within 8 s";
+    const auto seen = box.get();
+    ASSERT_TRUE(seen.has_value());
+    EXPECT_EQ(seen->text, "Unable to write to C:\\Program Files\\Quillmark\\Quillmark.Ini.");
+    EXPECT_TRUE(seen->hasStopIcon);
+    EXPECT_TRUE(turnFree);
+    EXPECT_FALSE(form->Timer1->Enabled());
+    EXPECT_EQ(form->AppExec->ErrNo(), 0);
+    EXPECT_FALSE(TakeQuit());
 }
 
 } // namespace
