@@ -292,7 +292,7 @@ void EndHelpers(Session& session) {
         for (HWND window : user::ShownWindows(helper.processId)) {
             PostMessageA(window, WM_CLOSE, 0, 0);
         }
-        WaitForSingleObject(helper.process.get(), kTimeoutMs);
+        WaitFor(helper, "the suite program to end", [&] { return !Running(helper); });
     }
 }
 
@@ -323,18 +323,26 @@ void Run(Session& session, const std::string& line) {
     throw StepFailed{};
 }
 
+// False when a step failed; it has said why.
+bool Succeeds(const std::function<void()>& steps) {
+    try {
+        steps();
+        return true;
+    } catch (const StepFailed&) {
+        return false;
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     Session session;
-    int result = 0;
-    try {
+    const bool done = Succeeds([&] {
         for (int i = 1; i < argc; ++i) {
             Run(session, argv[i]);
         }
-    } catch (const StepFailed&) {
-        result = 2;
-    }
-    EndHelpers(session);
-    return result;
+    });
+    // The helpers go also after a failed step.
+    const bool ended = Succeeds([&] { EndHelpers(session); });
+    return done && ended ? 0 : 2;
 }

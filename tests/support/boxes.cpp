@@ -1,9 +1,16 @@
 #include "tests/support/boxes.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
 namespace {
 
 // A system message box is a dialog whose text is a static control with this id.
 constexpr int MessageBoxTextId = 0xFFFF;
+
+// The framework's message dialogs are made like system message boxes, under a class of their own.
+constexpr const char* kBoxClasses[] = {"#32770", "TMessageForm"};
 
 // Its icon is another static control, showing one of the system's icons.
 BOOL CALLBACK FindIcon(HWND child, LPARAM seenBox) {
@@ -16,20 +23,32 @@ BOOL CALLBACK FindIcon(HWND child, LPARAM seenBox) {
     return TRUE;
 }
 
-// A system message box, or one of the framework's message dialogs, which are made alike.
 // Only once shown: a framework dialog gets its text and icon while still hidden.
 HWND FindBox(const std::string& caption) {
-    HWND box = FindWindowA("#32770", caption.c_str());
-    if (box == nullptr) {
-        box = FindWindowA("TMessageForm", caption.c_str());
+    for (const char* className : kBoxClasses) {
+        HWND box = FindWindowA(className, caption.c_str());
+        if (box != nullptr) {
+            return IsWindowVisible(box) ? box : nullptr;
+        }
     }
-    return box != nullptr && IsWindowVisible(box) ? box : nullptr;
+    return nullptr;
 }
 
-} // namespace
+BOOL CALLBACK CollectBoxOfThisProcess(HWND window, LPARAM boxes) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char name[32]{};
+    GetClassNameA(window, name, sizeof name);
+    const auto isBoxClass = [&](const char* className) { return std::string(name) == className; };
+    if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
+        std::any_of(std::begin(kBoxClasses), std::end(kBoxClasses), isBoxClass)) {
+        reinterpret_cast<std::vector<HWND>*>(boxes)->push_back(window);
+    }
+    return TRUE;
+}
 
-std::optional<BoxSeen> AnswerBox(const std::string& caption, DWORD timeoutMs,
-                                 const std::function<void()>& whileShown) {
+std::optional<BoxSeen> WaitAndAnswer(const std::string& caption, DWORD timeoutMs,
+                                     const std::function<void()>& whileShown) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     HWND box = nullptr;
     while ((box = FindBox(caption)) == nullptr) {
@@ -38,15 +57,48 @@ std::optional<BoxSeen> AnswerBox(const std::string& caption, DWORD timeoutMs,
         }
         Sleep(10);
     }
-    BoxSeen seen;
-    char text[1024]{};
-    GetDlgItemTextA(box, MessageBoxTextId, text, sizeof text);
-    seen.text = text;
-    EnumChildWindows(box, FindIcon, reinterpret_cast<LPARAM>(&seen));
+    const BoxSeen seen = ReadBox(box);
     if (whileShown) {
         whileShown();
     }
+    PressOk(box);
+    return seen;
+}
+
+} // namespace
+
+void PrintTo(const BoxSeen& seen, std::ostream* out) {
+    *out << "box " << testing::PrintToString(seen.caption) << " saying "
+         << testing::PrintToString(seen.text);
+}
+
+BoxSeen ReadBox(HWND box) {
+    BoxSeen seen;
+    char text[1024]{};
+    GetWindowTextA(box, text, sizeof text);
+    seen.caption = text;
+    GetDlgItemTextA(box, MessageBoxTextId, text, sizeof text);
+    seen.text = text;
+    EnumChildWindows(box, FindIcon, reinterpret_cast<LPARAM>(&seen));
+    return seen;
+}
+
+void PressOk(HWND box) {
     PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+std::vector<HWND> BoxesOfThisProcess() {
+    std::vector<HWND> boxes;
+    EnumWindows(CollectBoxOfThisProcess, reinterpret_cast<LPARAM>(&boxes));
+    return boxes;
+}
+
+std::optional<BoxSeen> AnswerBox(const std::string& caption, DWORD timeoutMs,
+                                 const std::function<void()>& whileShown) {
+    std::optional<BoxSeen> seen = WaitAndAnswer(caption, timeoutMs, whileShown);
+    if (!seen) {
+        ADD_FAILURE() << "no box captioned \"" << caption << "\" within " << timeoutMs << " ms";
+    }
     return seen;
 }
 
@@ -55,4 +107,9 @@ std::future<std::optional<BoxSeen>> AnswerBoxLater(const std::string& caption, D
     return std::async(std::launch::async, [caption, timeoutMs, whileShown] {
         return AnswerBox(caption, timeoutMs, whileShown);
     });
+}
+
+std::future<std::optional<BoxSeen>> UnwantedBoxLater(const std::string& caption, DWORD timeoutMs) {
+    return std::async(std::launch::async,
+                      [caption, timeoutMs] { return WaitAndAnswer(caption, timeoutMs, {}); });
 }

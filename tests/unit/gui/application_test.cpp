@@ -56,14 +56,17 @@ TEST(MessageRoutine, EndSessionSentWhileTheLoopWaitsEndsTheRun) {
         for (int waited = 0; waited < 2000 && !ended; waited += 10) {
             Sleep(10);
         }
-        // So that the test ends either way.
+        // So that the test ends either way, also when the session's end was not taken at all.
         woken = !ended;
-        PostThreadMessageA(loopThread, WM_NULL, 0, 0);
+        PostThreadMessageA(loopThread, WM_QUIT, 0, 0);
     });
     application.Run();
     ended = true;
     system.join();
-    EXPECT_FALSE(woken) << "the loop went on waiting after the session ended";
+    EXPECT_FALSE(woken) << "the loop went on after the session ended";
+    // Not for the next test's loop, when this one had ended by itself.
+    MSG left{};
+    PeekMessageA(&left, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 // A window that records whether it was told to cancel a mode.
@@ -122,11 +125,11 @@ TEST(DefaultExceptionHandler, CancelsTheCaptureThenDropsEAbortSilently) {
     SetCapture(holder.Handle());
     TTimer timer(nullptr);
     // A box would block the pump until this answers it.
-    auto box = AnswerBoxLater(Application->Title(), 1000);
+    auto box = UnwantedBoxLater(Application->Title(), 1000);
     FailOnTick(timer, [] { throw EAbort("Operation aborted"); });
     ASSERT_TRUE(PumpUntil(
         application, [&] { return !timer.Enabled(); }, 5000));
-    EXPECT_FALSE(box.get().has_value());
+    EXPECT_EQ(box.get(), std::nullopt);
     EXPECT_TRUE(holder.cancelled);
     ReleaseCapture();
 }

@@ -49,6 +49,8 @@ protected:
     void TearDown() override {
         Application->SetOnMessage(nullptr);
         delete form;
+        // A test that failed before it took the quit message must not end the next one's loop.
+        TakeQuit();
     }
     TMainForm* form = nullptr;
 };
@@ -85,10 +87,10 @@ TEST_F(MainFormTest, HookLetsItsOwnQueriesAndOtherMessagesPass) {
     PostMessageA(form->Handle(), WM_USER, 0, 0);
     PostMessageA(form->Handle(), RegisterWindowMessageA("WMGetQMTasksWHnd"), 0, 0);
     PostMessageA(form->Handle(), RegisterWindowMessageA("WMReturnQMTasks"), 0, 0);
-    auto box = AnswerBoxLater("Error", 500);
+    auto box = UnwantedBoxLater("Error", 500);
     PumpUntil(
         *Application, [] { return false; }, 300);
-    EXPECT_FALSE(box.get().has_value());
+    EXPECT_EQ(box.get(), std::nullopt);
     EXPECT_FALSE(TakeQuit());
 }
 
@@ -96,10 +98,10 @@ TEST_F(MainFormTest, HookLetsItsOwnQueriesAndOtherMessagesPass) {
 TEST_F(MainFormTest, AReplySentStraightToTheWindowIsNoAnswer) {
     form = Application->CreateForm<TMainForm>();
     SendMessageA(form->Handle(), RegisterWindowMessageA("WMReturnQuillmarkWHnd"), 0, 0);
-    auto box = AnswerBoxLater("Error", 500);
+    auto box = UnwantedBoxLater("Error", 500);
     PumpUntil(
         *Application, [] { return false; }, 300);
-    EXPECT_FALSE(box.get().has_value());
+    EXPECT_EQ(box.get(), std::nullopt);
     EXPECT_FALSE(TakeQuit());
 }
 
@@ -134,11 +136,11 @@ TEST_F(MainFormTest, AnyReplyShowsTheCloseAllErrorOnceAndClosesTheWindow) {
         EXPECT_TRUE(seen->hasStopIcon) << c.reply;
         EXPECT_TRUE(TakeQuit()) << c.reply;
 
-        auto again = AnswerBoxLater("Error", 500);
+        auto again = UnwantedBoxLater("Error", 500);
         post();
         PumpUntil(
             *Application, [] { return false; }, 300);
-        EXPECT_FALSE(again.get().has_value()) << c.reply;
+        EXPECT_EQ(again.get(), std::nullopt) << c.reply;
         EXPECT_FALSE(TakeQuit()) << c.reply;
     }
 }

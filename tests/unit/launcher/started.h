@@ -14,7 +14,8 @@
 class Started {
 public:
     explicit Started(const std::string& program, std::optional<WORD> showState = std::nullopt,
-                     const std::string& arguments = "") {
+                     const std::string& arguments = "")
+        : program_(program) {
         STARTUPINFOA startup{.cb = sizeof(startup)};
         if (showState) {
             startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -51,17 +52,24 @@ public:
         return nullptr;
     }
 
+    // The test fails, saying what it waited for, when none comes within 5 s.
     HWND WaitForWindow(const char* className, bool shown) const {
-        const ULONGLONG deadline = GetTickCount64() + 5000;
+        const ULONGLONG deadline = GetTickCount64() + kWaitMs;
         HWND window = nullptr;
         while ((window = WindowOf(className, shown)) == nullptr && GetTickCount64() < deadline) {
             Sleep(10);
         }
+        if (window == nullptr) {
+            ADD_FAILURE() << "no " << (shown ? "shown " : "") << "window of class " << className
+                          << " from " << program_ << " within " << kWaitMs << " ms";
+        }
         return window;
     }
 
-    std::optional<DWORD> ExitCode(DWORD timeoutMs = 5000) const {
-        if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) {
+    // The test fails when the program has not ended within 5 s.
+    std::optional<DWORD> ExitCode() const {
+        if (WaitForSingleObject(process_.hProcess, kWaitMs) != WAIT_OBJECT_0) {
+            ADD_FAILURE() << program_ << " still running after " << kWaitMs << " ms";
             return std::nullopt;
         }
         DWORD code = 0;
@@ -70,5 +78,7 @@ public:
     }
 
 private:
+    static constexpr DWORD kWaitMs = 5000;
+    std::string program_;
     PROCESS_INFORMATION process_{};
 };

@@ -2,6 +2,8 @@
 
 #include "tests/support/beside_this_program.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -26,12 +28,16 @@ std::optional<Record> AwaitRecord(const std::string& path) {
         }
         Sleep(20);
     }
+    ADD_FAILURE() << "no record in " << path << " within 10000 ms";
     return std::nullopt;
 }
 
 void AwaitEnd(const Record& record) {
     if (HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, record.processId)) {
-        WaitForSingleObject(process, 10000);
+        if (WaitForSingleObject(process, 10000) != WAIT_OBJECT_0) {
+            ADD_FAILURE() << "recorder process " << record.processId
+                          << " still running after 10000 ms";
+        }
         CloseHandle(process);
     }
 }

@@ -25,9 +25,9 @@ struct Record {
 };
 
 std::optional<Record> ReadRecord(const std::string& path);
-// Waits up to ten seconds for a record to appear.
+// Waits up to ten seconds for a record to appear; the test fails when none does.
 std::optional<Record> AwaitRecord(const std::string& path);
-// Waits until the recorded process has ended.
+// Waits up to ten seconds for the recorded process to end; the test fails when it does not.
 void AwaitEnd(const Record& record);
 // True once the ended process's objects are gone, i.e. nobody holds a handle to the
 // process or its thread. Wine frees a process object a little after its end: this polls.
