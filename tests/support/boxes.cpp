@@ -1,8 +1,11 @@
 #include "tests/support/boxes.h"
 
+#include "tests/support/window_lists.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -34,17 +37,14 @@ HWND FindBox(const std::string& caption) {
     return nullptr;
 }
 
-BOOL CALLBACK CollectBoxOfThisProcess(HWND window, LPARAM boxes) {
+bool IsBoxOfThisProcess(HWND window) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
     char name[32]{};
     GetClassNameA(window, name, sizeof name);
     const auto isBoxClass = [&](const char* className) { return std::string(name) == className; };
-    if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
-        std::any_of(std::begin(kBoxClasses), std::end(kBoxClasses), isBoxClass)) {
-        reinterpret_cast<std::vector<HWND>*>(boxes)->push_back(window);
-    }
-    return TRUE;
+    return process == GetCurrentProcessId() && IsWindowVisible(window) &&
+           std::any_of(std::begin(kBoxClasses), std::end(kBoxClasses), isBoxClass);
 }
 
 std::optional<BoxSeen> WaitAndAnswer(const std::string& caption, DWORD timeoutMs,
@@ -89,7 +89,7 @@ void PressOk(HWND box) {
 
 std::vector<HWND> BoxesOfThisProcess() {
     std::vector<HWND> boxes;
-    EnumWindows(CollectBoxOfThisProcess, reinterpret_cast<LPARAM>(&boxes));
+    std::ranges::copy_if(TopLevelWindows(), std::back_inserter(boxes), IsBoxOfThisProcess);
     return boxes;
 }
 
