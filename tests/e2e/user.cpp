@@ -22,24 +22,19 @@
 
 #include <cstdio>
 #include <functional>
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "tests/e2e/user_windows.h"
 #include "tests/support/start_process.h"
+#include "tests/support/unique_handle.h"
 
 namespace {
 
 constexpr DWORD kTimeoutMs = 10000;
 constexpr DWORD kPollMs = 10;
 constexpr const char* kSuiteIni = "C:\\Program Files\\Quillmark\\Quillmark.Ini";
-
-struct Handle {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using UniqueHandle = std::unique_ptr<void, Handle>;
 
 struct Program {
     UniqueHandle process;

@@ -1,4 +1,5 @@
 #include "framework/inifile.h"
+#include "tests/support/held_file.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -150,14 +150,6 @@ TEST(IniFile, WriteBoolStoresOneOrZero) {
     }
 }
 
-using Handle = std::unique_ptr<void, decltype(&CloseHandle)>;
-
-// Another open of the file that shares nothing: the profile functions then cannot open it.
-Handle HoldWithoutSharing(const std::string& path) {
-    return Handle(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr),
-                  &CloseHandle);
-}
-
 struct FailureCase {
     const char* name;
     const char* target;
@@ -179,7 +171,7 @@ TEST(IniFile, RefusedWriteRaisesWithPathAndChangesNothing) {
         TempFolder folder(row.name);
         WriteFile(folder.Path("Quillmark.Ini"), before);
         fs::create_directory(folder.Path("Folder"));
-        Handle holder(nullptr, &CloseHandle);
+        UniqueHandle holder;
         if (row.holdFile) {
             holder = HoldWithoutSharing(folder.Path("Quillmark.Ini"));
             ASSERT_NE(holder.get(), INVALID_HANDLE_VALUE);

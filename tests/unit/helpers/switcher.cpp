@@ -7,10 +7,10 @@
 
 #include "framework/inifile.h"
 #include "launcher/autostart.h"
+#include "tests/support/unique_handle.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <string>
 
 #include <windows.h>
@@ -19,13 +19,9 @@ namespace {
 
 constexpr DWORD kTimeoutMs = 10000;
 
-struct Closer {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using Handle = std::unique_ptr<void, Closer>;
-
-Handle Semaphore(const std::string& name) {
-    Handle semaphore(OpenSemaphoreA(SEMAPHORE_MODIFY_STATE | SYNCHRONIZE, FALSE, name.c_str()));
+UniqueHandle Semaphore(const std::string& name) {
+    UniqueHandle semaphore(
+        OpenSemaphoreA(SEMAPHORE_MODIFY_STATE | SYNCHRONIZE, FALSE, name.c_str()));
     if (!semaphore) {
         std::fprintf(stderr, "switcher: no semaphore %s\n", name.c_str());
         std::exit(2);
@@ -42,12 +38,12 @@ int main(int argc, char** argv) {
     }
     const std::string name = argv[1];
     const int rounds = std::stoi(argv[2]);
-    const Handle ready = Semaphore(name + "-ready");
-    const Handle done = Semaphore(name + "-done");
-    const Handle refused = Semaphore(name + "-refused");
+    const UniqueHandle ready = Semaphore(name + "-ready");
+    const UniqueHandle done = Semaphore(name + "-done");
+    const UniqueHandle refused = Semaphore(name + "-refused");
     for (int round = 0; round < rounds; ++round) {
         // Whoever comes first makes it: the test or one of the copies.
-        const Handle go(
+        const UniqueHandle go(
             CreateEventA(nullptr, TRUE, FALSE, (name + "-go-" + std::to_string(round)).c_str()));
         // Ready and waiting in one step: no copy is let go while another is still on its way.
         if (!go || SignalObjectAndWait(ready.get(), go.get(), kTimeoutMs, FALSE) != WAIT_OBJECT_0) {

@@ -40,9 +40,9 @@ TEST(SwitchAutoStartOff, EveryWayOutLeavesTheTurnToTheNextCopy) {
         if (!row.fileThere) {
             std::filesystem::remove(SuiteIni::Path());
         }
-        FileHold holder(nullptr, &CloseHandle);
+        UniqueHandle holder;
         if (row.holdFile) {
-            holder = HoldWithoutSharing(SuiteIni::Path());
+            holder = HoldWithoutSharing(SuiteIni::Path().string());
             ASSERT_NE(holder.get(), INVALID_HANDLE_VALUE);
         }
         try {
@@ -60,11 +60,6 @@ TEST(SwitchAutoStartOff, EveryWayOutLeavesTheTurnToTheNextCopy) {
         }
     }
 }
-
-struct Closer {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using Handle = std::unique_ptr<void, Closer>;
 
 constexpr DWORD kRoundTimeoutMs = 10000;
 
@@ -92,11 +87,11 @@ TEST(SwitchAutoStartOff, CopiesSwitchingAtTheSameMomentKeepEveryOtherSetting) {
     SuiteIni ini(Settings("1"));
     const std::string name = "ruvelin-switch-race-" + std::to_string(GetCurrentProcessId());
     const auto semaphore = [&](const char* what) {
-        return Handle(CreateSemaphoreA(nullptr, 0, LONG_MAX, (name + what).c_str()));
+        return UniqueHandle(CreateSemaphoreA(nullptr, 0, LONG_MAX, (name + what).c_str()));
     };
-    const Handle ready = semaphore("-ready");
-    const Handle done = semaphore("-done");
-    const Handle refused = semaphore("-refused");
+    const UniqueHandle ready = semaphore("-ready");
+    const UniqueHandle done = semaphore("-done");
+    const UniqueHandle refused = semaphore("-refused");
     ASSERT_TRUE(ready && done && refused);
     std::vector<std::unique_ptr<Started>> copies;
     for (int copy = 0; copy < kCopies; ++copy) {
@@ -110,7 +105,7 @@ TEST(SwitchAutoStartOff, CopiesSwitchingAtTheSameMomentKeepEveryOtherSetting) {
     int firstLossRound = -1;
     for (int round = 0; round < kRounds; ++round) {
         ini.Write(Settings("1"));
-        const Handle go(
+        const UniqueHandle go(
             CreateEventA(nullptr, TRUE, FALSE, (name + "-go-" + std::to_string(round)).c_str()));
         ASSERT_TRUE(Await(ready.get(), kCopies)) << "the copies did not all get ready for round "
                                                  << round << " within " << kRoundTimeoutMs << " ms";

@@ -192,7 +192,7 @@ TEST_F(MainFormTest, TimerTicksOnceNotBefore1500MillisecondsAfterCreationThrough
 // while this one's user reads the box.
 TEST_F(MainFormTest, ARefusedWriteShowsItsErrorWithTheNextCopysTurnAlreadyFree) {
     SuiteIni ini(Settings("1"));
-    const FileHold holder = HoldWithoutSharing(SuiteIni::Path());
+    const UniqueHandle holder = HoldWithoutSharing(SuiteIni::Path().string());
     ASSERT_NE(holder.get(), INVALID_HANDLE_VALUE);
     form = Application->CreateForm<TMainForm>();
     form->AppExec->SetExeName("recorder.exe");

@@ -2,13 +2,13 @@
 
 #include "framework/mutexguard.h"
 #include "launcher/quillmark.h"
+#include "tests/support/held_file.h"
 
 #include <windows.h>
 
 #include <filesystem>
 #include <fstream>
 #include <future>
-#include <memory>
 #include <sstream>
 #include <string>
 
@@ -57,15 +57,6 @@ inline std::string Settings(const char* useAutoStart) {
            "LastUser=Admin\r\n"
            "[Last]\r\n"
            "Window=10,10,640,480\r\n";
-}
-
-using FileHold = std::unique_ptr<void, decltype(&CloseHandle)>;
-
-// An open of the file that shares nothing: the system's INI writer then cannot open it.
-inline FileHold HoldWithoutSharing(const std::filesystem::path& path) {
-    return FileHold(
-        CreateFileA(path.string().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr),
-        &CloseHandle);
 }
 
 // Whether another thread, standing for the next copy of the launcher, gets its turn at the
